@@ -1,0 +1,5 @@
+#include "common/setup_state.h"
+
+SetupState theSetupState;
+
+void ResetSetupState() { theSetupState = SetupState(); }

@@ -1,0 +1,31 @@
+/* Numbers of the program's resources, shared by the resource script and the program. */
+#pragma once
+
+/* String table */
+#define IDS_ONE_INSTANCE_OPEN 1
+#define IDS_SETUP_CAPTION 2
+#define IDS_SETUP_ABORTED 3
+#define IDS_INSTANCES_OPEN 4
+#define IDS_CONFIRM_UNINSTALL 6
+#define IDS_ACCEPT_AGREEMENT 7
+#define IDS_FINISH 8
+#define IDS_INSTALLED 9
+#define IDS_PRESS_FINISH 10
+#define IDS_CONFIRM_CANCEL 11
+#define IDS_BROWSE_TITLE 12
+#define IDS_INVALID_FOLDER 13
+#define IDS_OLD_VERSION_FOLDER 14
+#define IDS_PRODUCT_NAME 15
+#define IDS_OLDER_VERSION 16
+#define IDS_SAME_VERSION 17
+#define IDS_SETUP_DAMAGED 18
+#define IDS_PREVIOUS_COPY 19
+#define IDS_UNINSTALLED 20
+#define IDS_YES 21
+#define IDS_NO 22
+#define IDS_GROUP_TOO_SHORT 23
+#define IDS_GROUP_IS_STARTUP 24
+#define IDS_HELP_SHORTCUT 101
+#define IDS_README_SHORTCUT 102
+#define IDS_UNINSTALL_SHORTCUT 104
+#define IDS_APP_TITLE 57344
