@@ -75,4 +75,6 @@ std::string TrimChars(const std::string& text, const char* set) {
     return text.substr(begin, end - begin);
 }
 
-std::string TrimWhiteSpace(const std::string& text) { return TrimChars(text, " \t\n\v\f\r"); }
+std::string TrimWhiteSpace(const std::string& text) {
+    return TrimChars(text, " \t\n\v\f\r");
+}

@@ -15,7 +15,9 @@ void AppendSeparator(std::string& folder);
 // when that stands at position 1 or later; else (and for null) the empty text.
 // "C:\A\B\" and "C:\A\B" give "C:\A"; "C:\A" gives "C:"; "C:\" and "name" give "".
 std::string ParentFolder(const char* path);
-inline std::string ParentFolder(const std::string& path) { return ParentFolder(path.c_str()); }
+inline std::string ParentFolder(const std::string& path) {
+    return ParentFolder(path.c_str());
+}
 
 // Creates prefix + path up to every '\' at position 1 or later, from left to right, then
 // prefix + path itself. Failures (folders that exist, a bare drive) are passed over.

@@ -2,8 +2,7 @@
 
 #include <cstring>
 
-std::string ReadRegistryString(platform::RegKey root, const char* keyPath,
-                               const char* valueName) {
+std::string ReadRegistryString(platform::RegKey root, const char* keyPath, const char* valueName) {
     platform::ScopedKey key;
     if (platform::OpenKey(root, keyPath, platform::kKeyRead, key.out()) != platform::kErrorSuccess)
         return std::string();
@@ -11,8 +10,7 @@ std::string ReadRegistryString(platform::RegKey root, const char* keyPath,
     buffer[0] = '\0';
     std::uint32_t size = sizeof buffer;
     std::uint32_t type = 0;
-    if (platform::QueryValue(key.get(), valueName, &type, buffer, &size) !=
-        platform::kErrorSuccess)
+    if (platform::QueryValue(key.get(), valueName, &type, buffer, &size) != platform::kErrorSuccess)
         return std::string();
     if (size > sizeof buffer)
         size = sizeof buffer;

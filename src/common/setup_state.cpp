@@ -2,4 +2,6 @@
 
 SetupState theSetupState;
 
-void ResetSetupState() { theSetupState = SetupState(); }
+void ResetSetupState() {
+    theSetupState = SetupState();
+}

@@ -42,8 +42,7 @@ long CreateKey(RegKey key, const char* subKey, RegKey* result);
 
 // RegQueryValueExA: a null name is the default value. With data null only the size is
 // reported; a buffer too small gives kErrorMoreData and the size needed.
-long QueryValue(RegKey key, const char* name, std::uint32_t* type, void* data,
-                std::uint32_t* size);
+long QueryValue(RegKey key, const char* name, std::uint32_t* type, void* data, std::uint32_t* size);
 
 // RegSetValueExA: stores size bytes of data under name (null: the default value).
 long SetValue(RegKey key, const char* name, std::uint32_t type, const void* data,

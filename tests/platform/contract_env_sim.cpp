@@ -7,7 +7,9 @@ struct ContractTest::World {
     sim::Machine machine;
 };
 
-bool ContractTest::OnSimulatedMachine() { return true; }
+bool ContractTest::OnSimulatedMachine() {
+    return true;
+}
 
 void ContractTest::SetUp() {
     world_ = std::make_shared<World>();
@@ -16,4 +18,6 @@ void ContractTest::SetUp() {
     keyPath_ = "Software\\PictorvaContract";
 }
 
-void ContractTest::TearDown() { world_.reset(); }
+void ContractTest::TearDown() {
+    world_.reset();
+}

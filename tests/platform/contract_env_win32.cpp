@@ -6,7 +6,9 @@
 
 struct ContractTest::World {};
 
-bool ContractTest::OnSimulatedMachine() { return false; }
+bool ContractTest::OnSimulatedMachine() {
+    return false;
+}
 
 void ContractTest::SetUp() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();

@@ -43,8 +43,11 @@ TEST_F(FolderNames, AppendSeparator) {
         const char* in;
         const char* out;
     } kCases[] = {
-        {"C:\\Dest", "C:\\Dest\\"}, {"C:\\Dest\\", "C:\\Dest\\"}, {"C:\\Dest/", "C:\\Dest/"},
-        {"", "\\"},                 {"C:", "C:\\"},
+        {"C:\\Dest", "C:\\Dest\\"},
+        {"C:\\Dest\\", "C:\\Dest\\"},
+        {"C:\\Dest/", "C:\\Dest/"},
+        {"", "\\"},
+        {"C:", "C:\\"},
     };
     for (const auto& c : kCases) {
         std::string folder = c.in;
@@ -58,9 +61,15 @@ TEST_F(FolderNames, ParentFolder) {
         const char* in;
         const char* out;
     } kCases[] = {
-        {"C:\\A\\B\\", "C:\\A"}, {"C:\\A\\B", "C:\\A"}, {"C:\\A", "C:"},
-        {"C:\\", ""},            {"name", ""},          {"\\name", ""},
-        {"", ""},                {"C:\\A\\B\\\\", "C:\\A\\B"}, {"C:\\A/", "C:"},
+        {"C:\\A\\B\\", "C:\\A"},
+        {"C:\\A\\B", "C:\\A"},
+        {"C:\\A", "C:"},
+        {"C:\\", ""},
+        {"name", ""},
+        {"\\name", ""},
+        {"", ""},
+        {"C:\\A\\B\\\\", "C:\\A\\B"},
+        {"C:\\A/", "C:"},
     };
     for (const auto& c : kCases)
         EXPECT_EQ(ParentFolder(c.in), c.out) << c.in;

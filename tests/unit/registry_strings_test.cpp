@@ -34,8 +34,7 @@ TEST_F(RegistryStrings, ReadLimitIs259Characters) {
     for (const auto& c : kCases) {
         const std::string text(c.length, 'p');
         machine.SetRegString(kLocalMachine, kProductKey, "Path", text);
-        EXPECT_EQ(ReadRegistryString(kLocalMachine, kProductKey, "Path"),
-                  c.readWhole ? text : "")
+        EXPECT_EQ(ReadRegistryString(kLocalMachine, kProductKey, "Path"), c.readWhole ? text : "")
             << c.length;
     }
 }

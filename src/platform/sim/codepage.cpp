@@ -5,10 +5,16 @@
 
 namespace platform {
 
-unsigned AnsiCodePage() { return sim::Machine::Active().codePage; }
+unsigned AnsiCodePage() {
+    return sim::Machine::Active().codePage;
+}
 
-bool IsLeadByte(unsigned char c) { return sim::Machine::Active().IsLeadByte(c); }
+bool IsLeadByte(unsigned char c) {
+    return sim::Machine::Active().IsLeadByte(c);
+}
 
-std::string LowerCase(const std::string& text) { return sim::Machine::Active().Lower(text); }
+std::string LowerCase(const std::string& text) {
+    return sim::Machine::Active().Lower(text);
+}
 
 } // namespace platform

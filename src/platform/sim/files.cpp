@@ -113,7 +113,9 @@ StreamFile& StreamFile::operator=(StreamFile&& other) noexcept {
     return *this;
 }
 
-StreamFile::~StreamFile() { Close(); }
+StreamFile::~StreamFile() {
+    Close();
+}
 
 StreamFile StreamFile::Open(const std::string& path, const char* mode) {
     auto& machine = sim::Machine::Active();
@@ -242,7 +244,7 @@ std::size_t StreamFile::Read(void* buffer, std::size_t size) {
 bool StreamFile::Seek(long offset, int origin) {
     if (impl_ == nullptr)
         return false;
-    long base = origin == 2 ? static_cast<long>(impl_->data->size())
+    long base = origin == 2   ? static_cast<long>(impl_->data->size())
                 : origin == 1 ? static_cast<long>(impl_->position)
                               : 0;
     if (base + offset < 0)
@@ -256,7 +258,9 @@ long StreamFile::Tell() {
     return impl_ == nullptr ? -1L : static_cast<long>(impl_->position);
 }
 
-void StreamFile::Rewind() { Seek(0, 0); }
+void StreamFile::Rewind() {
+    Seek(0, 0);
+}
 
 void StreamFile::Close() {
     if (impl_ == nullptr)

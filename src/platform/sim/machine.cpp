@@ -13,7 +13,9 @@ namespace {
 
 Machine* activeMachine = nullptr;
 
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+bool IsSeparator(char c) {
+    return c == '\\' || c == '/';
+}
 
 } // namespace
 
@@ -66,7 +68,9 @@ Machine& Machine::Active() {
     return *activeMachine;
 }
 
-bool Machine::HasActive() { return activeMachine != nullptr; }
+bool Machine::HasActive() {
+    return activeMachine != nullptr;
+}
 
 // ---- Code page ----
 
@@ -120,8 +124,9 @@ std::optional<ResolvedPath> Machine::Resolve(const std::string& path) const {
     ResolvedPath base;
     std::size_t pos = 0;
     bool absolute = false;
-    const bool hasDrive = path.size() >= 2 && path[1] == ':' &&
-                          ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
+    const bool hasDrive =
+        path.size() >= 2 && path[1] == ':' &&
+        ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
     if (hasDrive) {
         base.drive = static_cast<char>(path[0] & ~0x20);
         pos = 2;
@@ -131,7 +136,8 @@ std::optional<ResolvedPath> Machine::Resolve(const std::string& path) const {
     } else if (IsSeparator(path[0])) {
         if (path.size() > 1 && IsSeparator(path[1]))
             return std::nullopt; // network paths do not exist on this machine
-        base.drive = currentDirectory.empty() ? 'C' : static_cast<char>(currentDirectory[0] & ~0x20);
+        base.drive =
+            currentDirectory.empty() ? 'C' : static_cast<char>(currentDirectory[0] & ~0x20);
         absolute = true;
     } else {
         auto current = Resolve(currentDirectory);
@@ -433,7 +439,9 @@ void Machine::FailCalls(const std::string& call, const std::string& path) {
     failures_.emplace(call, key);
 }
 
-void Machine::StopFailing(const std::string& call) { failures_.erase(call); }
+void Machine::StopFailing(const std::string& call) {
+    failures_.erase(call);
+}
 
 bool Machine::ShouldFail(const std::string& call, const std::string& path) const {
     auto range = failures_.equal_range(call);

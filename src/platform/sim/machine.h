@@ -46,9 +46,9 @@ struct RegValue {
 };
 
 struct RegNode {
-    std::string name;   // as created
-    std::string folded; // lower case, for lookups
-    std::map<std::string, RegValue> values; // by folded name; "" is the default value
+    std::string name;                              // as created
+    std::string folded;                            // lower case, for lookups
+    std::map<std::string, RegValue> values;        // by folded name; "" is the default value
     std::vector<std::shared_ptr<RegNode>> subkeys; // in creation order
     bool deleted = false;
     bool denied = false;         // every open fails with access denied
@@ -99,7 +99,7 @@ class Machine {
     // Test inspection.
     bool IsFile(const std::string& path) const;
     bool IsFolder(const std::string& path) const;
-    std::string FileText(const std::string& path) const; // empty when missing
+    std::string FileText(const std::string& path) const;            // empty when missing
     std::vector<std::string> List(const std::string& folder) const; // names, as stored
 
     // ---- Registry. HKEY_CURRENT_USER is the loaded hive of currentUserSid under

@@ -11,10 +11,12 @@ namespace {
 constexpr std::uint32_t kKeySetValue = 0x0002;
 constexpr std::uint32_t kKeyCreateSubKey = 0x0004;
 constexpr std::uint32_t kDelete = 0x00010000;
-constexpr std::uint32_t kWriteBits = kKeySetValue | kKeyCreateSubKey | 0x0020 | kDelete |
-                                     0x00040000 | 0x00080000;
+constexpr std::uint32_t kWriteBits =
+    kKeySetValue | kKeyCreateSubKey | 0x0020 | kDelete | 0x00040000 | 0x00080000;
 
-bool IsRoot(RegKey key) { return key >= kClassesRoot && key <= kUsers; }
+bool IsRoot(RegKey key) {
+    return key >= kClassesRoot && key <= kUsers;
+}
 
 // The rights a key handle carries: roots carry everything the user may have.
 std::uint32_t AccessOf(const sim::Machine& machine, RegKey key) {
@@ -28,8 +30,7 @@ bool WriteAllowed(const sim::Machine& machine, const sim::RegNode& node) {
     return machine.userIsAdministrator || !node.adminOnlyWrite;
 }
 
-RegKey NewHandle(sim::Machine& machine, std::shared_ptr<sim::RegNode> node,
-                 std::uint32_t access) {
+RegKey NewHandle(sim::Machine& machine, std::shared_ptr<sim::RegNode> node, std::uint32_t access) {
     RegKey handle = machine.nextKeyHandle;
     machine.nextKeyHandle += 4;
     machine.openKeys[handle] = sim::Machine::OpenKey{std::move(node), access};
@@ -65,8 +66,7 @@ long CreateKey(RegKey key, const char* subKey, RegKey* result) {
     auto node = machine.RootNode(key);
     if (!node || node->deleted)
         return kErrorInvalidHandle;
-    const bool handleMayCreate =
-        IsRoot(key) || (AccessOf(machine, key) & kKeyCreateSubKey) != 0;
+    const bool handleMayCreate = IsRoot(key) || (AccessOf(machine, key) & kKeyCreateSubKey) != 0;
     for (const auto& part : machine.SplitKeyPath(subKey ? subKey : "")) {
         if (node->denied)
             return kErrorAccessDenied;

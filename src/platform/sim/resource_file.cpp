@@ -15,7 +15,9 @@ std::uint32_t Dword(const unsigned char* p) {
     return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
 }
 
-unsigned Word(const unsigned char* p) { return p[0] | (p[1] << 8); }
+unsigned Word(const unsigned char* p) {
+    return p[0] | (p[1] << 8);
+}
 
 // A type or name field: 0xFFFF and a number, or a zero-terminated UTF-16 name (given as
 // 0 here, since the program addresses every resource by number).

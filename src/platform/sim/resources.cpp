@@ -2,8 +2,8 @@
 // Windows build links into setup.exe, embedded and read the way Windows reads it.
 #include "platform/resources.h"
 
-#include "platform/sim/resource_file.h"
 #include "platform/sim/machine.h"
+#include "platform/sim/resource_file.h"
 
 namespace platform {
 
@@ -18,7 +18,8 @@ std::string LoadResourceString(unsigned id) {
         if (index == (id & 15)) {
             std::u16string text;
             for (unsigned i = 0; i < length && offset + 2 * i + 1 < block.size(); ++i)
-                text += static_cast<char16_t>(block[offset + 2 * i] | (block[offset + 2 * i + 1] << 8));
+                text +=
+                    static_cast<char16_t>(block[offset + 2 * i] | (block[offset + 2 * i + 1] << 8));
             return sim::ToAnsi(text);
         }
         offset += 2 * length;

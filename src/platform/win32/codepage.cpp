@@ -5,9 +5,13 @@
 
 namespace platform {
 
-unsigned AnsiCodePage() { return GetACP(); }
+unsigned AnsiCodePage() {
+    return GetACP();
+}
 
-bool IsLeadByte(unsigned char c) { return IsDBCSLeadByte(c) != FALSE; }
+bool IsLeadByte(unsigned char c) {
+    return IsDBCSLeadByte(c) != FALSE;
+}
 
 std::string LowerCase(const std::string& text) {
     std::string result = text;

@@ -8,9 +8,13 @@
 
 namespace platform {
 
-bool PathExists(const std::string& path) { return _access(path.c_str(), 0) == 0; }
+bool PathExists(const std::string& path) {
+    return _access(path.c_str(), 0) == 0;
+}
 
-std::uint32_t GetFileAttrs(const std::string& path) { return GetFileAttributesA(path.c_str()); }
+std::uint32_t GetFileAttrs(const std::string& path) {
+    return GetFileAttributesA(path.c_str());
+}
 
 bool SetFileAttrs(const std::string& path, std::uint32_t attributes) {
     return SetFileAttributesA(path.c_str(), attributes) != FALSE;
@@ -20,7 +24,9 @@ bool CreateFolder(const std::string& path) {
     return CreateDirectoryA(path.c_str(), nullptr) != FALSE;
 }
 
-bool RemoveFolder(const std::string& path) { return RemoveDirectoryA(path.c_str()) != FALSE; }
+bool RemoveFolder(const std::string& path) {
+    return RemoveDirectoryA(path.c_str()) != FALSE;
+}
 
 struct StreamFile::Impl {
     FILE* file = nullptr;
@@ -39,7 +45,9 @@ StreamFile& StreamFile::operator=(StreamFile&& other) noexcept {
     return *this;
 }
 
-StreamFile::~StreamFile() { Close(); }
+StreamFile::~StreamFile() {
+    Close();
+}
 
 StreamFile StreamFile::Open(const std::string& path, const char* mode) {
     FILE* file = std::fopen(path.c_str(), mode);
@@ -68,7 +76,9 @@ bool StreamFile::Seek(long offset, int origin) {
     return impl_ != nullptr && std::fseek(impl_->file, offset, origin) == 0;
 }
 
-long StreamFile::Tell() { return impl_ == nullptr ? -1L : std::ftell(impl_->file); }
+long StreamFile::Tell() {
+    return impl_ == nullptr ? -1L : std::ftell(impl_->file);
+}
 
 void StreamFile::Rewind() {
     if (impl_ != nullptr)

@@ -6,7 +6,9 @@
 namespace platform {
 namespace {
 
-HKEY ToHkey(RegKey key) { return reinterpret_cast<HKEY>(key); }
+HKEY ToHkey(RegKey key) {
+    return reinterpret_cast<HKEY>(key);
+}
 
 } // namespace
 
@@ -28,8 +30,8 @@ long QueryValue(RegKey key, const char* name, std::uint32_t* type, void* data,
                 std::uint32_t* size) {
     DWORD valueType = 0;
     DWORD valueSize = size ? *size : 0;
-    LONG error = RegQueryValueExA(ToHkey(key), name, nullptr, &valueType,
-                                  static_cast<BYTE*>(data), size ? &valueSize : nullptr);
+    LONG error = RegQueryValueExA(ToHkey(key), name, nullptr, &valueType, static_cast<BYTE*>(data),
+                                  size ? &valueSize : nullptr);
     if (type)
         *type = valueType;
     if (size)
@@ -42,6 +44,8 @@ long SetValue(RegKey key, const char* name, std::uint32_t type, const void* data
     return RegSetValueExA(ToHkey(key), name, 0, type, static_cast<const BYTE*>(data), size);
 }
 
-long CloseKey(RegKey key) { return RegCloseKey(ToHkey(key)); }
+long CloseKey(RegKey key) {
+    return RegCloseKey(ToHkey(key));
+}
 
 } // namespace platform

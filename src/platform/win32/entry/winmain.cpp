@@ -4,4 +4,6 @@
 #include "app/setup_main.h"
 #include "platform/win32/windows_api.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return SetupMain(__argc, __argv); }
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    return SetupMain(__argc, __argv);
+}
