@@ -36,9 +36,16 @@ class StreamFile {
     StreamFile() = default;
     StreamFile(const StreamFile&) = delete;
     StreamFile& operator=(const StreamFile&) = delete;
-    StreamFile(StreamFile&& other) noexcept;
-    StreamFile& operator=(StreamFile&& other) noexcept;
-    ~StreamFile();
+    StreamFile(StreamFile&& other) noexcept : impl_(other.impl_) { other.impl_ = nullptr; }
+    StreamFile& operator=(StreamFile&& other) noexcept {
+        if (this != &other) {
+            Close();
+            impl_ = other.impl_;
+            other.impl_ = nullptr;
+        }
+        return *this;
+    }
+    ~StreamFile() { Close(); }
 
     // fopen with a C runtime mode: "r", "rb", "a", "w", "wb"...; text mode unless "b".
     static StreamFile Open(const std::string& path, const char* mode);
