@@ -100,23 +100,6 @@ struct StreamFile::Impl {
     bool atEnd = false; // a text-mode read met the end-of-file byte
 };
 
-StreamFile::StreamFile(StreamFile&& other) noexcept : impl_(other.impl_) {
-    other.impl_ = nullptr;
-}
-
-StreamFile& StreamFile::operator=(StreamFile&& other) noexcept {
-    if (this != &other) {
-        Close();
-        impl_ = other.impl_;
-        other.impl_ = nullptr;
-    }
-    return *this;
-}
-
-StreamFile::~StreamFile() {
-    Close();
-}
-
 StreamFile StreamFile::Open(const std::string& path, const char* mode) {
     auto& machine = sim::Machine::Active();
     if (machine.ShouldFail("StreamFile::Open", path) || mode == nullptr)

@@ -32,23 +32,6 @@ struct StreamFile::Impl {
     FILE* file = nullptr;
 };
 
-StreamFile::StreamFile(StreamFile&& other) noexcept : impl_(other.impl_) {
-    other.impl_ = nullptr;
-}
-
-StreamFile& StreamFile::operator=(StreamFile&& other) noexcept {
-    if (this != &other) {
-        Close();
-        impl_ = other.impl_;
-        other.impl_ = nullptr;
-    }
-    return *this;
-}
-
-StreamFile::~StreamFile() {
-    Close();
-}
-
 StreamFile StreamFile::Open(const std::string& path, const char* mode) {
     FILE* file = std::fopen(path.c_str(), mode);
     if (file == nullptr)
