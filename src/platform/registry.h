@@ -50,6 +50,16 @@ long SetValue(RegKey key, const char* name, std::uint32_t type, const void* data
 
 long CloseKey(RegKey key);
 
+// RegEnumKeyA: the name of sub-key number index into name (size bytes with the zero);
+// kErrorNoMoreItems past the last, kErrorMoreData when the name does not fit.
+long EnumKey(RegKey key, std::uint32_t index, char* name, std::uint32_t size);
+
+// RegDeleteKeyA: deletes subKey with its values; fails (access denied) while it has sub-keys.
+long DeleteKey(RegKey key, const char* subKey);
+
+// RegDeleteValueA: a null name is the default value.
+long DeleteValue(RegKey key, const char* name);
+
 // Closes the key it holds when it goes out of scope; roots are never closed.
 class ScopedKey {
   public:

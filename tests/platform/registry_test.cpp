@@ -1,5 +1,7 @@
 // Registry keys and values, as the setup relies on them.
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "platform/contract_env.h"
 #include "platform/registry.h"
@@ -103,4 +105,60 @@ TEST_F(RegistryContract, MachineKeysOpenForReading) {
     EXPECT_EQ(OpenKey(kLocalMachine, "SOFTWARE", kKeyRead, key.out()), kErrorSuccess);
     ScopedKey classes;
     EXPECT_EQ(OpenKey(kClassesRoot, nullptr, kKeyRead, classes.out()), kErrorSuccess);
+}
+
+TEST_F(RegistryContract, EnumerationListsEverySubKeyOnceThenEnds) {
+    for (const char* name : {"One", "Two", "Three"}) {
+        ScopedKey key;
+        ASSERT_EQ(CreateKey(kCurrentUser, (KeyPath() + "\\" + name).c_str(), key.out()),
+                  kErrorSuccess);
+    }
+    ScopedKey parent;
+    ASSERT_EQ(OpenKey(kCurrentUser, KeyPath().c_str(), kKeyAllAccess, parent.out()), kErrorSuccess);
+    std::vector<std::string> names;
+    char name[512];
+    std::uint32_t index = 0;
+    for (long error; (error = EnumKey(parent.get(), index, name, sizeof name)) == kErrorSuccess;
+         ++index)
+        names.push_back(name);
+    EXPECT_EQ(EnumKey(parent.get(), index, name, sizeof name), kErrorNoMoreItems);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"One", "Three", "Two"}));
+    // A name that does not fit the buffer is not cut short.
+    char small[3];
+    EXPECT_NE(EnumKey(parent.get(), 0, small, sizeof small), kErrorSuccess);
+}
+
+TEST_F(RegistryContract, DeleteKeyTakesOnlyKeysWithoutSubKeys) {
+    ScopedKey leaf;
+    ASSERT_EQ(CreateKey(kCurrentUser, (KeyPath() + "\\Parent\\Leaf").c_str(), leaf.out()),
+              kErrorSuccess);
+    ASSERT_EQ(SetValue(leaf.get(), "v", kRegSz, "x", 2), kErrorSuccess);
+    leaf.Reset();
+    ScopedKey base;
+    ASSERT_EQ(OpenKey(kCurrentUser, KeyPath().c_str(), kKeyAllAccess, base.out()), kErrorSuccess);
+    EXPECT_NE(DeleteKey(base.get(), "Parent"), kErrorSuccess);
+    EXPECT_EQ(DeleteKey(base.get(), "Parent\\LEAF"), kErrorSuccess);
+    EXPECT_EQ(DeleteKey(base.get(), "Parent"), kErrorSuccess);
+    EXPECT_EQ(DeleteKey(base.get(), "Parent"), kErrorFileNotFound);
+    char name[512];
+    EXPECT_EQ(EnumKey(base.get(), 0, name, sizeof name), kErrorNoMoreItems);
+}
+
+TEST_F(RegistryContract, DeleteValueRemovesOneValue) {
+    ScopedKey key;
+    ASSERT_EQ(CreateKey(kCurrentUser, KeyPath().c_str(), key.out()), kErrorSuccess);
+    ASSERT_EQ(SetValue(key.get(), "Application", kRegSz, "Pictrv6.exe", 12), kErrorSuccess);
+    ASSERT_EQ(SetValue(key.get(), nullptr, kRegSz, "d", 2), kErrorSuccess);
+    EXPECT_EQ(DeleteValue(key.get(), "application"), kErrorSuccess);
+    EXPECT_EQ(DeleteValue(key.get(), "Application"), kErrorFileNotFound);
+    EXPECT_EQ(DeleteValue(key.get(), nullptr), kErrorSuccess);
+    std::uint32_t size = 0;
+    EXPECT_EQ(QueryValue(key.get(), nullptr, nullptr, nullptr, &size), kErrorFileNotFound);
+}
+
+TEST_F(RegistryContract, LoadedUserHivesAreListed) {
+    // HKEY_USERS lists at least the current user's hive; HKEY_CURRENT_USER is one of them.
+    char name[512];
+    EXPECT_EQ(EnumKey(kUsers, 0, name, sizeof name), kErrorSuccess);
 }

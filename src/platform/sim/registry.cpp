@@ -10,6 +10,7 @@ namespace {
 
 constexpr std::uint32_t kKeySetValue = 0x0002;
 constexpr std::uint32_t kKeyCreateSubKey = 0x0004;
+constexpr std::uint32_t kKeyEnumerateSubKeys = 0x0008;
 constexpr std::uint32_t kDelete = 0x00010000;
 constexpr std::uint32_t kWriteBits =
     kKeySetValue | kKeyCreateSubKey | 0x0020 | kDelete | 0x00040000 | 0x00080000;
@@ -140,6 +141,79 @@ long SetValue(RegKey key, const char* name, std::uint32_t type, const void* data
     std::string bytes(static_cast<const char*>(data), size);
     node->values[machine.Lower(valueName)] = sim::RegValue{valueName, type, bytes};
     return kErrorSuccess;
+}
+
+long EnumKey(RegKey key, std::uint32_t index, char* name, std::uint32_t size) {
+    auto& machine = sim::Machine::Active();
+    auto node = machine.RootNode(key);
+    if (!node)
+        return kErrorInvalidHandle;
+    if (node->deleted)
+        return 1018; // ERROR_KEY_DELETED
+    if ((AccessOf(machine, key) & kKeyEnumerateSubKeys) == 0)
+        return kErrorAccessDenied;
+    std::uint32_t position = 0;
+    for (const auto& child : node->subkeys) {
+        if (child->deleted)
+            continue;
+        if (position++ == index) {
+            if (name == nullptr || child->name.size() + 1 > size)
+                return kErrorMoreData;
+            std::memcpy(name, child->name.c_str(), child->name.size() + 1);
+            return kErrorSuccess;
+        }
+    }
+    return kErrorNoMoreItems;
+}
+
+long DeleteKey(RegKey key, const char* subKey) {
+    auto& machine = sim::Machine::Active();
+    if (subKey == nullptr || *subKey == '\0')
+        return kErrorAccessDenied; // a handle cannot delete the key it names
+    auto parent = machine.RootNode(key);
+    if (!parent || parent->deleted)
+        return kErrorInvalidHandle;
+    auto node = machine.FindKey(key, subKey);
+    if (!node)
+        return kErrorFileNotFound;
+    if (node->denied || !WriteAllowed(machine, *node) ||
+        machine.ShouldFail("DeleteKey", subKey))
+        return kErrorAccessDenied;
+    for (const auto& child : node->subkeys) {
+        if (!child->deleted)
+            return kErrorAccessDenied;
+    }
+    // Handles still open on the key see it as deleted; the key leaves its parent's list.
+    node->deleted = true;
+    auto parts = machine.SplitKeyPath(subKey);
+    parts.pop_back();
+    std::string parentPath;
+    for (const auto& part : parts)
+        parentPath += (parentPath.empty() ? "" : "\\") + part;
+    auto owner = machine.FindKey(key, parentPath);
+    if (owner) {
+        auto& list = owner->subkeys;
+        for (auto it = list.begin(); it != list.end(); ++it) {
+            if (*it == node) {
+                list.erase(it);
+                break;
+            }
+        }
+    }
+    return kErrorSuccess;
+}
+
+long DeleteValue(RegKey key, const char* name) {
+    auto& machine = sim::Machine::Active();
+    auto node = machine.RootNode(key);
+    if (!node)
+        return kErrorInvalidHandle;
+    if (node->deleted)
+        return 1018;
+    if ((AccessOf(machine, key) & kKeySetValue) == 0 || !WriteAllowed(machine, *node))
+        return kErrorAccessDenied;
+    return node->values.erase(machine.Lower(name ? name : "")) == 1 ? kErrorSuccess
+                                                                    : kErrorFileNotFound;
 }
 
 long CloseKey(RegKey key) {
