@@ -48,4 +48,16 @@ long CloseKey(RegKey key) {
     return RegCloseKey(ToHkey(key));
 }
 
+long EnumKey(RegKey key, std::uint32_t index, char* name, std::uint32_t size) {
+    return RegEnumKeyA(ToHkey(key), index, name, size);
+}
+
+long DeleteKey(RegKey key, const char* subKey) {
+    return RegDeleteKeyA(ToHkey(key), subKey);
+}
+
+long DeleteValue(RegKey key, const char* name) {
+    return RegDeleteValueA(ToHkey(key), name);
+}
+
 } // namespace platform
