@@ -136,6 +136,9 @@ class Machine {
     std::map<platform::RegKey, OpenKey> openKeys;
     platform::RegKey nextKeyHandle = 0x1000;
 
+    // Times the shell was told that file associations changed.
+    int associationChangeNotices = 0;
+
     // ---- Failures injected by a test: every call of the named platform function fails,
     // or only those whose path equals the one given (resolved, letter case aside).
     void FailCalls(const std::string& call, const std::string& path = "");
