@@ -2,6 +2,7 @@
 #include "platform/contract_env.h"
 
 #include "platform/sim/machine.h"
+#include "platform/sim/program_image.h"
 
 struct ContractTest::World {
     sim::Machine machine;
@@ -16,6 +17,9 @@ void ContractTest::SetUp() {
     folder_ = "C:\\Windows\\Temp\\contract";
     world_->machine.AddFolder(folder_);
     keyPath_ = "Software\\PictorvaContract";
+    // The running program, with the version the Windows build's test program carries.
+    world_->machine.programPath = "C:\\Tests\\platform_tests.exe";
+    world_->machine.AddFile(world_->machine.programPath, sim::ProgramImage(1, 2, 3, 4));
 }
 
 void ContractTest::TearDown() {

@@ -84,6 +84,9 @@ class Machine {
     // ---- Files and folders. Paths take '\' and '/' alike, ignore letter case and doubled
     // separators, and resolve relative forms against currentDirectory.
     std::string currentDirectory = "C:\\";
+    // The running program's full path, and the Windows folder.
+    std::string programPath = "C:\\Setup\\setup.exe";
+    std::string windowsFolder = "C:\\Windows";
 
     std::optional<ResolvedPath> Resolve(const std::string& path) const;
     FsNode* Find(const std::string& path);
