@@ -64,6 +64,8 @@ struct ResolvedPath {
     std::string Text() const; // canonical form, "C:\A\B" or "C:\"
 };
 
+class ProcessTable;
+
 class Machine {
   public:
     Machine();
@@ -151,7 +153,12 @@ class Machine {
     // Splits a registry path at backslashes, by characters of the code page.
     std::vector<std::string> SplitKeyPath(const std::string& path) const;
 
+    // ---- Processes, their windows and posted messages, shared kernel objects
+    // (platform/sim/processes.h).
+    ProcessTable& Processes();
+
   private:
+    std::shared_ptr<ProcessTable> processes_;
     std::map<char, std::unique_ptr<FsNode>> drives_;
     std::shared_ptr<RegNode> hklm_;
     std::shared_ptr<RegNode> hku_;

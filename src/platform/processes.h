@@ -1,0 +1,11 @@
+// Processes: the identity of the running process.
+#pragma once
+
+#include <cstdint>
+
+namespace platform {
+
+// GetCurrentProcessId.
+std::uint32_t CurrentProcessId();
+
+} // namespace platform
