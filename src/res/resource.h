@@ -29,3 +29,35 @@
 #define IDS_README_SHORTCUT 102
 #define IDS_UNINSTALL_SHORTCUT 104
 #define IDS_APP_TITLE 57344
+
+/* Dialogs: the wizard frame and its pages */
+#define IDD_SETUP_FRAME 103
+#define IDD_AGREEMENT_PAGE 104
+#define IDD_WELCOME_PAGE 105
+#define IDD_FOLDER_PAGE 106
+#define IDD_GROUP_PAGE 107
+#define IDD_READY_PAGE 108
+
+/* The wizard's picture */
+#define IDB_WIZARD_PICTURE 101
+
+/* The program's icon */
+#define IDI_SETUP 128
+
+/* Controls */
+#define IDC_BACK 3
+#define IDC_AGREEMENT_TEXT 1000
+#define IDC_GROUP_NAME 1000
+#define IDC_CURRENT_USER 1001
+#define IDC_ALL_USERS 1002
+#define IDC_PICTURE 1002
+#define IDC_VERSION_TEXT 1003
+#define IDC_BROWSE 1005
+#define IDC_FOLDER_HINT 1006
+#define IDC_AUTO_START 1008
+#define IDC_DESKTOP_ICON 1009
+#define IDC_INSTALLING 1009
+#define IDC_READY_TEXT 1010
+#define IDC_READY_HINT 1011
+#define IDC_RUN_PICTORVA 1012
+#define IDC_FOLDER_DISPLAY 1013
