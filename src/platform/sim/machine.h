@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/registry.h"
+#include "platform/sim/system_model.h"
 
 namespace sim {
 
@@ -143,6 +144,14 @@ class Machine {
 
     // Times the shell was told that file associations changed.
     int associationChangeNotices = 0;
+
+    // ---- Windows itself: family, width, modules, environment, shortcuts, message boxes.
+    SystemModel system;
+
+    // The next start of Windows: other processes' holds on files end, then the operations
+    // scheduled for the start are carried out in order (the delayed-move list on NT, the
+    // "rename" section of WININIT.INI on 95/98/Me) and their record is cleared.
+    void Restart();
 
     // ---- Failures injected by a test: every call of the named platform function fails,
     // or only those whose path equals the one given (resolved, letter case aside).
