@@ -39,15 +39,15 @@ bool SameTextIgnoringCase(const std::string& a, const std::string& b) {
 // cut on reading, or that the entry would overflow, is left as it is: false.
 bool AddRenameEntry(const std::string& key, const std::string& value) {
     std::vector<char> block(kRenameSectionSize, '\0');
-    const std::uint32_t used = platform::ReadProfileSection(kRenameSection, block.data(),
-                                                            kRenameSectionSize, kWinInitFile);
+    const std::uint32_t used =
+        platform::ReadIniSection(kRenameSection, block.data(), kRenameSectionSize, kWinInitFile);
     const std::string entry = key + "=" + value;
     if (used >= kRenameSectionSize - 2 || used + entry.size() + 2 > kRenameSectionSize)
         return false;
     std::memcpy(block.data() + used, entry.data(), entry.size());
     block[used + entry.size()] = '\0';
     block[used + entry.size() + 1] = '\0';
-    return platform::WriteProfileSection(kRenameSection, block.data(), kWinInitFile);
+    return platform::WriteIniSection(kRenameSection, block.data(), kWinInitFile);
 }
 
 } // namespace

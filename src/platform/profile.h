@@ -9,11 +9,11 @@ namespace platform {
 // GetPrivateProfileSectionA: fills buffer with the section's block and returns the count of
 // bytes filled without the final zero; 0 for a missing or empty section. A block that does
 // not fit is cut and size - 2 is returned.
-std::uint32_t ReadProfileSection(const char* section, char* buffer, std::uint32_t size,
-                                 const char* file);
+std::uint32_t ReadIniSection(const char* section, char* buffer, std::uint32_t size,
+                             const char* file);
 
 // WritePrivateProfileSectionA: replaces the section by the block, creating file and section
 // when they are missing.
-bool WriteProfileSection(const char* section, const char* block, const char* file);
+bool WriteIniSection(const char* section, const char* block, const char* file);
 
 } // namespace platform

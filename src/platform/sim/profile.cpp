@@ -55,8 +55,8 @@ std::optional<std::string> SectionName(const std::string& line) {
 
 } // namespace
 
-std::uint32_t ReadProfileSection(const char* section, char* buffer, std::uint32_t size,
-                                 const char* file) {
+std::uint32_t ReadIniSection(const char* section, char* buffer, std::uint32_t size,
+                             const char* file) {
     auto& machine = sim::Machine::Active();
     if (size == 0)
         return 0;
@@ -65,7 +65,7 @@ std::uint32_t ReadProfileSection(const char* section, char* buffer, std::uint32_
         return 0;
     const std::string path = ProfilePath(machine, file);
     const sim::FsNode* node = machine.Find(path);
-    if (machine.ShouldFail("ReadProfileSection", path) || node == nullptr || node->folder)
+    if (machine.ShouldFail("ReadIniSection", path) || node == nullptr || node->folder)
         return 0;
     std::string block;
     bool inSection = false;
@@ -95,10 +95,10 @@ std::uint32_t ReadProfileSection(const char* section, char* buffer, std::uint32_
     return static_cast<std::uint32_t>(block.size());
 }
 
-bool WriteProfileSection(const char* section, const char* block, const char* file) {
+bool WriteIniSection(const char* section, const char* block, const char* file) {
     auto& machine = sim::Machine::Active();
     const std::string path = ProfilePath(machine, file);
-    if (machine.ShouldFail("WriteProfileSection", path) || section == nullptr || block == nullptr)
+    if (machine.ShouldFail("WriteIniSection", path) || section == nullptr || block == nullptr)
         return false;
     std::vector<std::string> entries;
     for (const char* entry = block; *entry != '\0'; entry += std::strlen(entry) + 1)

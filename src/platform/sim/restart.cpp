@@ -54,8 +54,8 @@ void Machine::Restart() {
 
     const std::string ini = system.windowsFolder + "\\WININIT.INI";
     std::vector<char> block(1 << 20);
-    platform::ReadProfileSection("rename", block.data(), static_cast<std::uint32_t>(block.size()),
-                                 ini.c_str());
+    platform::ReadIniSection("rename", block.data(), static_cast<std::uint32_t>(block.size()),
+                             ini.c_str());
     for (const char* entry = block.data(); *entry != '\0'; entry += std::strlen(entry) + 1) {
         const std::string line = entry;
         const std::size_t equals = line.find('=');

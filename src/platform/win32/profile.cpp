@@ -5,12 +5,12 @@
 
 namespace platform {
 
-std::uint32_t ReadProfileSection(const char* section, char* buffer, std::uint32_t size,
-                                 const char* file) {
+std::uint32_t ReadIniSection(const char* section, char* buffer, std::uint32_t size,
+                             const char* file) {
     return GetPrivateProfileSectionA(section, buffer, size, file);
 }
 
-bool WriteProfileSection(const char* section, const char* block, const char* file) {
+bool WriteIniSection(const char* section, const char* block, const char* file) {
     return WritePrivateProfileSectionA(section, block, file) != FALSE;
 }
 
