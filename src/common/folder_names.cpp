@@ -34,3 +34,16 @@ void CreateFolderChain(const std::string& prefix, const std::string& path) {
         platform::CreateFolder(prefix + path.substr(0, pos));
     platform::CreateFolder(prefix + path);
 }
+
+std::string DriveAndFolder(const std::string& path) {
+    std::size_t start = 0;
+    if (path.size() >= 2 && path[1] == ':' && NextCharPos(path, 0) == 1)
+        start = 2;
+    // The folder part runs to the last separator of either kind.
+    std::size_t end = start;
+    for (std::size_t pos = start; pos < path.size(); pos = NextCharPos(path, pos)) {
+        if ((path[pos] == '\\' || path[pos] == '/') && NextCharPos(path, pos) == pos + 1)
+            end = pos + 1;
+    }
+    return path.substr(0, end);
+}

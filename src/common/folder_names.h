@@ -19,6 +19,11 @@ inline std::string ParentFolder(const std::string& path) {
     return ParentFolder(path.c_str());
 }
 
+// The drive and folder parts of a path joined, as the C runtime's path splitting gives them:
+// "C:\Program Files\Pictorva 6\PictrvUnInst.exe" gives "C:\Program Files\Pictorva 6\";
+// a bare file name gives the empty text.
+std::string DriveAndFolder(const std::string& path);
+
 // Creates prefix + path up to every '\' at position 1 or later, from left to right, then
 // prefix + path itself. Failures (folders that exist, a bare drive) are passed over.
 void CreateFolderChain(const std::string& prefix, const std::string& path);

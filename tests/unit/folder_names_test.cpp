@@ -76,6 +76,25 @@ TEST_F(FolderNames, ParentFolder) {
     EXPECT_EQ(ParentFolder(static_cast<const char*>(nullptr)), "");
 }
 
+TEST_F(FolderNames, DriveAndFolderOfAPath) {
+    const struct {
+        const char* in;
+        const char* out;
+    } kCases[] = {
+        {"C:\\Program Files\\Pictorva 6\\PictrvUnInst.exe", "C:\\Program Files\\Pictorva 6\\"},
+        {"C:\\PictrvUnInst.exe", "C:\\"},
+        {"C:PictrvUnInst.exe", "C:"},
+        {"D:/Apps/P6/PictrvUnInst.exe", "D:/Apps/P6/"},
+        {"\\Apps\\PictrvUnInst.exe", "\\Apps\\"},
+        {"PictrvUnInst.exe", ""},
+        {"", ""},
+    };
+    for (const auto& c : kCases)
+        EXPECT_EQ(DriveAndFolder(c.in), c.out) << c.in;
+    machine.codePage = 932;
+    EXPECT_EQ(DriveAndFolder("C:\\A\\" + kHyou + "x.exe"), "C:\\A\\");
+}
+
 TEST_F(FolderNames, CreateFolderChainMakesEachLevelInOrder) {
     machine.AddFolder("C:\\Menu");
     CreateFolderChain("C:\\Menu\\", "A\\B\\C");

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/registry.h"
+#include "platform/sim/program_runs.h"
 #include "platform/sim/system_model.h"
 
 namespace sim {
@@ -144,6 +145,9 @@ class Machine {
 
     // Times the shell was told that file associations changed.
     int associationChangeNotices = 0;
+
+    // Processes started, waited for and terminated by the program.
+    ProgramRuns runs;
 
     // ---- Windows itself: family, width, modules, environment, shortcuts, message boxes.
     SystemModel system;
