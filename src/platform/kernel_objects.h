@@ -46,7 +46,8 @@ void* MapView(KernelHandle mapping, std::uint32_t access, std::uint32_t size);
 // UnmapViewOfFile.
 bool UnmapView(void* view);
 
-// CloseHandle. A named object lives while any handle or view of it is open.
+// CloseHandle. A named object keeps its name while a handle to it is open; a view keeps
+// only the memory.
 bool CloseKernelHandle(KernelHandle handle);
 
 // GetSystemInfo's dwAllocationGranularity.

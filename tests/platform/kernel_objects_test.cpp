@@ -88,21 +88,27 @@ TEST_F(KernelObjectsContract, ExistingMappingKeepsItsSize) {
     EXPECT_FALSE(tooLarge);
 }
 
-TEST_F(KernelObjectsContract, MappingEndsWithItsLastHandleAndView) {
+TEST_F(KernelObjectsContract, MappingNameEndsWithItsLastHandle) {
+    // A view still mapped keeps its bytes but not the name: the next creation makes a new,
+    // separate mapping.
     long error = -1;
-    {
-        ScopedKernelHandle made(CreatePagingFileMapping(kCommitted, 65536, Name("map"), &error));
-        ASSERT_TRUE(made);
-        ScopedView view(MapView(made.get(), kReadWrite, 0));
-        ASSERT_TRUE(view);
-        made.Reset();
-        // The view alone keeps it alive.
-        ScopedKernelHandle again(CreatePagingFileMapping(kCommitted, 65536, Name("map"), &error));
-        EXPECT_EQ(error, kErrorAlreadyExists);
-    }
+    ScopedKernelHandle made(CreatePagingFileMapping(kCommitted, 65536, Name("map"), &error));
+    ASSERT_TRUE(made);
+    ScopedKernelHandle second(CreatePagingFileMapping(kCommitted, 65536, Name("map"), &error));
+    EXPECT_EQ(error, kErrorAlreadyExists);
+    ScopedView view(MapView(made.get(), kReadWrite, 0));
+    ASSERT_TRUE(view);
+    std::memcpy(view.get(), "old", 4);
+    made.Reset();
+    second.Reset();
+
     ScopedKernelHandle fresh(CreatePagingFileMapping(kCommitted, 65536, Name("map"), &error));
     ASSERT_TRUE(fresh);
     EXPECT_NE(error, kErrorAlreadyExists);
+    ScopedView freshView(MapView(fresh.get(), kReadWrite, 0));
+    ASSERT_TRUE(freshView);
+    EXPECT_EQ(static_cast<const char*>(freshView.get())[0], '\0');
+    EXPECT_STREQ(static_cast<const char*>(view.get()), "old");
 }
 
 TEST_F(KernelObjectsContract, AllocationGranularityIs64KiB) {

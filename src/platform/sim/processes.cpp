@@ -99,9 +99,13 @@ platform::KernelHandle ProcessTable::NewHandle(HandleEntry entry) {
 }
 
 void ProcessTable::ForgetUnusedMappings() {
+    // As in Windows, a named object loses its name with its last handle; a view still mapped
+    // keeps the memory, not the name.
     for (auto it = mappings.begin(); it != mappings.end();) {
-        // The table's own reference is the only one left.
-        it = it->second.use_count() == 1 ? mappings.erase(it) : std::next(it);
+        const bool held = std::any_of(handles.begin(), handles.end(), [&](const auto& entry) {
+            return entry.second.mapping == it->second;
+        });
+        it = held ? std::next(it) : mappings.erase(it);
     }
 }
 

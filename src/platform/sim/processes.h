@@ -81,7 +81,7 @@ class ProcessTable {
     // ---- Kernel objects. Names are case-sensitive, as Windows object names are.
     std::uint32_t allocationGranularity = 65536;
     std::map<std::string, std::shared_ptr<SimMutex>> mutexes;
-    std::map<std::string, std::shared_ptr<SimMapping>> mappings; // while a handle or view lives
+    std::map<std::string, std::shared_ptr<SimMapping>> mappings; // while a handle is open
 
     struct HandleEntry {
         std::uint32_t processId = 0;
@@ -97,7 +97,7 @@ class ProcessTable {
     std::vector<ViewEntry> views;
 
     platform::KernelHandle NewHandle(HandleEntry entry);
-    // Drops a mapping's name once no handle or view refers to it any more.
+    // Drops a mapping's name once no handle refers to it any more.
     void ForgetUnusedMappings();
 
     // Test inspection: the bytes of a named mapping (null when it does not exist), the
