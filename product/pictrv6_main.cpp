@@ -20,7 +20,8 @@ void Note(const char* format, ...) {
     const char* path = std::getenv(kLogVariable);
     if (path == nullptr || *path == '\0')
         return;
-    FILE* log = std::fopen(path, "a");
+    // Binary: lines end in a bare line feed, as the test scripts read them.
+    FILE* log = std::fopen(path, "ab");
     if (log == nullptr)
         return;
     va_list arguments;

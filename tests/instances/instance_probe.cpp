@@ -18,7 +18,7 @@
 int main(int argc, char** argv) {
     if (argc < 2)
         return 2;
-    FILE* report = std::fopen(argv[1], "w");
+    FILE* report = std::fopen(argv[1], "wb");
     if (report == nullptr)
         return 2;
     {
