@@ -19,6 +19,7 @@ struct ProgramRuns {
     std::vector<StartedProcess> started;
     std::vector<std::uint32_t> terminated;
     std::set<std::uint32_t> unterminable; // processes this user may not open for termination
+    std::vector<std::string> opened; // documents and web addresses given to the shell
     std::uint64_t millisecondsWaited = 0;
     unsigned nextTempNumber = 0x1A2B;
 };
