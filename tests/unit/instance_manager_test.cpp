@@ -100,6 +100,22 @@ TEST_F(InstanceListTest, FirstProcessMakesTheListAndIsItsOnlyMember) {
     ExpectIdle();
 }
 
+TEST_F(InstanceListTest, NewListIsLockedUntilInitialised) {
+    // Another process starting right after the mapping is made finds the list locked, so its
+    // entry cannot be cleared by the initialisation that follows.
+    const auto other = processes.Start();
+    std::uint32_t waitResult = 0;
+    processes.onMappingMade = [&](const std::string&) {
+        sim::ProcessTable::As as(processes, other);
+        platform::ScopedKernelHandle mutex(platform::CreateNamedMutex(kListMutex));
+        waitResult = platform::WaitForObject(mutex.get(), 0);
+    };
+    COXInstanceManager manager;
+    EXPECT_EQ(waitResult, platform::kWaitTimeout);
+    EXPECT_EQ(Listed(), std::vector<std::uint32_t>{setup});
+    ExpectIdle();
+}
+
 TEST_F(InstanceListTest, RegionsRoundUpToTheAllocationGranularity) {
     const struct {
         std::uint32_t granularity, listRegion, additionalRegion;

@@ -95,6 +95,8 @@ KernelHandle CreatePagingFileMapping(std::uint32_t /*protection*/, std::uint32_t
     }
     if (lastError)
         *lastError = error;
+    if (handle != 0 && error == 0 && table.onMappingMade)
+        table.onMappingMade(name);
     return handle;
 }
 

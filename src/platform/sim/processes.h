@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -95,6 +96,10 @@ class ProcessTable {
         std::shared_ptr<SimMapping> mapping;
     };
     std::vector<ViewEntry> views;
+
+    // Runs right after a mapping has been made, still inside the creating call, so that a
+    // test can act as another process at that moment.
+    std::function<void(const std::string& name)> onMappingMade;
 
     platform::KernelHandle NewHandle(HandleEntry entry);
     // Drops a mapping's name once no handle refers to it any more.
