@@ -67,6 +67,7 @@ struct ResolvedPath {
 };
 
 class ProcessTable;
+class UiModel;
 
 class Machine {
   public:
@@ -169,6 +170,9 @@ class Machine {
     // ---- Processes, their windows and posted messages, shared kernel objects
     // (platform/sim/processes.h).
     ProcessTable& Processes();
+
+    // ---- The user interface: windows, controls and the scripted user (platform/sim/ui_model.h).
+    std::shared_ptr<UiModel> ui;
 
   private:
     std::shared_ptr<ProcessTable> processes_;
