@@ -6,6 +6,12 @@
 #include <string>
 #include <vector>
 
+// Install mode after the running copies have been ended: 0 when the installation ran to its
+// end, 1 when the user declined the version question or left the wizard. Damaged setup files
+// (no product version or no file manifest beside the setup) end the program with status 1,
+// also unattended.
+int RunInstallMainFlow();
+
 // The install switches: "-instdir" with an existing path (case-sensitive; a later one
 // overrides, a missing path clears), "-runafter", "-allusers", "-autostart", "-nodeskico".
 void ApplyInstallSwitches(const std::vector<std::string>& arguments);
