@@ -19,9 +19,16 @@ class FileSearch {
     FileSearch() = default;
     FileSearch(const FileSearch&) = delete;
     FileSearch& operator=(const FileSearch&) = delete;
-    FileSearch(FileSearch&& other) noexcept;
-    FileSearch& operator=(FileSearch&& other) noexcept;
-    ~FileSearch();
+    FileSearch(FileSearch&& other) noexcept : handle_(other.handle_) { other.handle_ = 0; }
+    FileSearch& operator=(FileSearch&& other) noexcept {
+        if (this != &other) {
+            Close();
+            handle_ = other.handle_;
+            other.handle_ = 0;
+        }
+        return *this;
+    }
+    ~FileSearch() { Close(); }
 
     // FindFirstFileA: an invalid search when nothing matches; otherwise entry is the first.
     static FileSearch Start(const std::string& pattern, FoundEntry* entry);

@@ -12,9 +12,16 @@ class ScopedModule {
     ScopedModule() = default;
     ScopedModule(const ScopedModule&) = delete;
     ScopedModule& operator=(const ScopedModule&) = delete;
-    ScopedModule(ScopedModule&& other) noexcept;
-    ScopedModule& operator=(ScopedModule&& other) noexcept;
-    ~ScopedModule();
+    ScopedModule(ScopedModule&& other) noexcept : handle_(other.handle_) { other.handle_ = 0; }
+    ScopedModule& operator=(ScopedModule&& other) noexcept {
+        if (this != &other) {
+            Release();
+            handle_ = other.handle_;
+            other.handle_ = 0;
+        }
+        return *this;
+    }
+    ~ScopedModule() { Release(); }
 
     // LoadLibraryA with the name as given: a bare name is looked for by Windows' own search
     // order (the program's folder, the system folders, the current folder, PATH).

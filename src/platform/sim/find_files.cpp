@@ -49,23 +49,6 @@ std::uint32_t AttributesOf(const sim::FsNode& node) {
 
 } // namespace
 
-FileSearch::FileSearch(FileSearch&& other) noexcept : handle_(other.handle_) {
-    other.handle_ = 0;
-}
-
-FileSearch& FileSearch::operator=(FileSearch&& other) noexcept {
-    if (this != &other) {
-        Close();
-        handle_ = other.handle_;
-        other.handle_ = 0;
-    }
-    return *this;
-}
-
-FileSearch::~FileSearch() {
-    Close();
-}
-
 FileSearch FileSearch::Start(const std::string& pattern, FoundEntry* entry) {
     auto& machine = sim::Machine::Active();
     if (machine.ShouldFail("FileSearch::Start", pattern))

@@ -63,23 +63,6 @@ bool CanLoad(sim::Machine& machine, const std::string& name) {
 
 } // namespace
 
-ScopedModule::ScopedModule(ScopedModule&& other) noexcept : handle_(other.handle_) {
-    other.handle_ = 0;
-}
-
-ScopedModule& ScopedModule::operator=(ScopedModule&& other) noexcept {
-    if (this != &other) {
-        Release();
-        handle_ = other.handle_;
-        other.handle_ = 0;
-    }
-    return *this;
-}
-
-ScopedModule::~ScopedModule() {
-    Release();
-}
-
 ScopedModule ScopedModule::Load(const std::string& name) {
     auto& machine = sim::Machine::Active();
     if (machine.ShouldFail("ScopedModule::Load", name) || !CanLoad(machine, name))

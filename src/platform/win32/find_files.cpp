@@ -13,23 +13,6 @@ void Fill(const WIN32_FIND_DATAA& data, FoundEntry* entry) {
 
 } // namespace
 
-FileSearch::FileSearch(FileSearch&& other) noexcept : handle_(other.handle_) {
-    other.handle_ = 0;
-}
-
-FileSearch& FileSearch::operator=(FileSearch&& other) noexcept {
-    if (this != &other) {
-        Close();
-        handle_ = other.handle_;
-        other.handle_ = 0;
-    }
-    return *this;
-}
-
-FileSearch::~FileSearch() {
-    Close();
-}
-
 FileSearch FileSearch::Start(const std::string& pattern, FoundEntry* entry) {
     WIN32_FIND_DATAA data;
     HANDLE handle = FindFirstFileA(pattern.c_str(), &data);

@@ -49,23 +49,6 @@ bool AskIsWow64Process(bool* wow64) {
     return true;
 }
 
-ScopedModule::ScopedModule(ScopedModule&& other) noexcept : handle_(other.handle_) {
-    other.handle_ = 0;
-}
-
-ScopedModule& ScopedModule::operator=(ScopedModule&& other) noexcept {
-    if (this != &other) {
-        Release();
-        handle_ = other.handle_;
-        other.handle_ = 0;
-    }
-    return *this;
-}
-
-ScopedModule::~ScopedModule() {
-    Release();
-}
-
 ScopedModule ScopedModule::Load(const std::string& name) {
     return ScopedModule(reinterpret_cast<std::uintptr_t>(LoadLibraryA(name.c_str())));
 }
