@@ -59,7 +59,7 @@ class SetupProgram : public EngineTest {
         int initResult = -1; // -1: the program ended itself
         int exitStatus = -1;
         bool endedItself = false;
-        bool replaced = false; // the exec overlay ended it
+        bool replaced = false;    // the exec overlay ended it
         bool wizardShown = false; // reached the wizard, for which no user acts here
     };
 
@@ -328,4 +328,52 @@ TEST_F(SetupProgram, SelfRemovalRunTakesTheDelselfPathCaseSensitively) {
     EXPECT_EQ(outcome.exitStatus, 0);
     EXPECT_FALSE(machine.IsFolder("C:\\Apps\\P6"));
     EXPECT_TRUE(machine.system.messageBoxes.empty());
+}
+
+TEST_F(SetupProgram, InteractiveNewInstallationOpensTheInstallScriptPage) {
+    machine.AddFile(Src("HomePage.url"),
+                    "[InternetShortcut]\r\nURL=http://www.quillmark.example/p6?from=cd\r\n");
+    WriteManifest({"File Copy: Pictrv6.exe", "File Copy: readme.txt", "File Copy: HomePage.url"});
+    for (int page = 0; page < 6; ++page)
+        sim::Ui().Press(1); // Next through every page, the installation, then Finish
+    const Outcome outcome = Run({});
+    EXPECT_EQ(outcome.initResult, 0);
+    EXPECT_EQ(outcome.exitStatus, 0);
+    EXPECT_TRUE(machine.IsFile("C:\\Program Files\\Pictorva 6\\Pictrv6.exe"));
+    EXPECT_EQ(machine.runs.opened,
+              std::vector<std::string>{std::string(kMakerInstallScriptPage) + "?from=cd"});
+    EXPECT_TRUE(machine.runs.started.empty()); // "Run Pictorva" was left unchecked
+}
+
+TEST_F(SetupProgram, SameVersionAnsweredYesRunsTheWizardAndOpensNoPage) {
+    machine.AddFile("C:\\Apps\\P6\\Pictrv6.exe", sim::ProgramImage(6, 20, 0, 0));
+    machine.SetRegString(platform::kLocalMachine, "SOFTWARE\\Quillmark\\Pictorva 6", "Path",
+                         "C:\\Apps\\P6");
+    machine.SetRegString(platform::kLocalMachine, "SOFTWARE\\Quillmark\\Pictorva 6", "AllUsers",
+                         "B");
+    Answer({platform::kIdYes});
+    for (int page = 0; page < 6; ++page)
+        sim::Ui().Press(1);
+    const Outcome outcome = Run({"-allusers"});
+    EXPECT_EQ(outcome.initResult, 0);
+    ASSERT_FALSE(machine.system.messageBoxes.empty());
+    EXPECT_EQ(machine.system.messageBoxes[0].text.rfind("Pictorva ver. 6.20.00.00 is already", 0),
+              0u);
+    EXPECT_EQ(theSetupState.upgradeInstall, 0);
+    EXPECT_EQ(theSetupState.allUsers, 1); // the earlier installation's stored choice
+    EXPECT_TRUE(machine.IsFile("C:\\Apps\\P6\\readme.txt"));
+    EXPECT_TRUE(machine.runs.opened.empty());
+    EXPECT_EQ(machine.currentDirectory, "C:\\Apps\\P6");
+}
+
+TEST_F(SetupProgram, CancelledWizardEndsWithoutTheAfterInstallationSteps) {
+    Answer({platform::kIdYes}); // "Do you really want to cancel Pictorva setup?"
+    sim::Ui().Press(2);
+    const Outcome outcome = Run({"-runafter"});
+    EXPECT_EQ(outcome.initResult, 1);
+    EXPECT_EQ(outcome.exitStatus, 2);
+    EXPECT_FALSE(machine.IsFolder("C:\\Program Files\\Pictorva 6"));
+    EXPECT_TRUE(machine.runs.opened.empty());
+    EXPECT_TRUE(machine.runs.started.empty());
+    EXPECT_EQ(machine.currentDirectory, "C:\\");
 }
