@@ -1,14 +1,10 @@
 #include "app/command_line.h"
 
-#include <cstring>
+#include "common/ansi_text.h"
 
 namespace {
 
 std::vector<std::string> arguments;
-
-char FoldAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
-}
 
 } // namespace
 
@@ -23,12 +19,5 @@ const std::vector<std::string>& ProgramArguments() {
 }
 
 bool SwitchEquals(const std::string& argument, const char* name) {
-    const std::size_t length = std::strlen(name);
-    if (argument.size() != length)
-        return false;
-    for (std::size_t i = 0; i < length; ++i) {
-        if (FoldAscii(argument[i]) != FoldAscii(name[i]))
-            return false;
-    }
-    return true;
+    return EqualsIgnoringCase(argument, name);
 }

@@ -78,3 +78,16 @@ std::string TrimChars(const std::string& text, const char* set) {
 std::string TrimWhiteSpace(const std::string& text) {
     return TrimChars(text, " \t\n\v\f\r");
 }
+
+bool EqualsIgnoringCase(const std::string& a, const std::string& b) {
+    if (a.size() != b.size())
+        return false;
+    auto fold = [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
+    };
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (fold(a[i]) != fold(b[i]))
+            return false;
+    }
+    return true;
+}

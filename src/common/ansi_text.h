@@ -21,6 +21,9 @@ std::size_t FindLastChar(const std::string& text, char c);
 // The position of the first occurrence of what that starts on a character boundary, or npos.
 std::size_t FindText(const std::string& text, const std::string& what, std::size_t from = 0);
 
+// _stricmp's equality in the C locale: the letters A to Z match their small forms.
+bool EqualsIgnoringCase(const std::string& a, const std::string& b);
+
 // The text without white space (blank, tab, LF, VT, FF, CR) at either end.
 std::string TrimWhiteSpace(const std::string& text);
 

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 
+#include "common/ansi_text.h"
 #include "common/folder_names.h"
 #include "platform/delayed_move.h"
 #include "platform/file_ops.h"
@@ -16,23 +17,6 @@ constexpr char kRenameSection[] = "rename";
 
 bool Fits(const std::string& path) {
     return path.size() <= kMaxPathLength;
-}
-
-// _stricmp: letter case aside, in the C locale (ASCII letters only).
-bool SameTextIgnoringCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        auto x = static_cast<unsigned char>(a[i]);
-        auto y = static_cast<unsigned char>(b[i]);
-        if (x >= 'A' && x <= 'Z')
-            x += 0x20;
-        if (y >= 'A' && y <= 'Z')
-            y += 0x20;
-        if (x != y)
-            return false;
-    }
-    return true;
 }
 
 // Adds "key=value" as the last entry of WININIT.INI's "rename" section. A section that was
@@ -58,7 +42,7 @@ bool InstallFile(const std::string& name, const std::string& sourceFolder,
     std::string destination = destinationFolder;
     AppendSeparator(source);
     AppendSeparator(destination);
-    const bool sameFolder = SameTextIgnoringCase(source, destination);
+    const bool sameFolder = EqualsIgnoringCase(source, destination);
     if (sameFolder && !target)
         return true;
 
