@@ -11,16 +11,7 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 . "$here/../../scripts/wine-env"
 [ $# -eq 2 ] || { echo "usage: unattended_install.sh SETUP_EXE PICTRV6_EXE" >&2; exit 2; }
 
-template="${WINE_TEMPLATE_PREFIX:-${TMPDIR:-/tmp}/pictorva-wine-template}"
-wine_ensure_template "$template" || exit 2
-prefix="$(mktemp -d "${TMPDIR:-/tmp}/pictorva-install.XXXXXX")"
-cleanup() {
-  WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1
-  rm -rf "$prefix"
-}
-trap cleanup EXIT
-cp -a "$template/." "$prefix/"
-export WINEPREFIX="$prefix"
+wine_throwaway_prefix install || exit 2
 
 source="$prefix/drive_c/Source"
 mkdir -p "$source/Help"

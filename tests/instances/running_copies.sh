@@ -14,16 +14,7 @@ display="${DISPLAY:-}"
 export DISPLAY="$display"
 [ $# -eq 2 ] || { echo "usage: running_copies.sh PICTRV6_EXE INSTANCE_PROBE_EXE" >&2; exit 2; }
 
-template="${WINE_TEMPLATE_PREFIX:-${TMPDIR:-/tmp}/pictorva-wine-template}"
-wine_ensure_template "$template" || exit 2
-prefix="$(mktemp -d "${TMPDIR:-/tmp}/pictorva-copies.XXXXXX")"
-cleanup() {
-  WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1
-  rm -rf "$prefix"
-}
-trap cleanup EXIT
-cp -a "$template/." "$prefix/"
-export WINEPREFIX="$prefix"
+wine_throwaway_prefix copies || exit 2
 drive="$prefix/drive_c"
 mkdir -p "$drive/Pictorva"
 cp "$1" "$drive/Pictorva/Pictrv6.exe"

@@ -12,16 +12,7 @@ display="${DISPLAY:-}"
 export DISPLAY="$display"
 [ $# -eq 1 ] || { echo "usage: wizard_walk.sh WIZARD_PROBE_EXE" >&2; exit 2; }
 
-template="${WINE_TEMPLATE_PREFIX:-${TMPDIR:-/tmp}/pictorva-wine-template}"
-wine_ensure_template "$template" || exit 2
-prefix="$(mktemp -d "${TMPDIR:-/tmp}/pictorva-wizard.XXXXXX")"
-cleanup() {
-  WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1
-  rm -rf "$prefix"
-}
-trap cleanup EXIT
-cp -a "$template/." "$prefix/"
-export WINEPREFIX="$prefix"
+wine_throwaway_prefix wizard || exit 2
 mkdir -p "$prefix/drive_c/Probe"
 cp "$1" "$prefix/drive_c/Probe/wizard_probe.exe"
 cd "$prefix/drive_c/Probe" || exit 2
