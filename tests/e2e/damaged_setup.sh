@@ -36,6 +36,8 @@ while IFS='|' read -r name damage; do
   timeout 60 tail --pid="$setup" -f /dev/null
   wait "$setup"
   expect_equal "$name: exit status" "$?" 1
+  # The browser starts on its own, maybe after the setup has ended.
+  wait_for "[ -s '$prefix/browser.log' ]" 30
   # The shell hands the browser the address in its canonical form, with the root's slash.
   expect_equal "$name: page opened" "$(cat "$prefix/browser.log")" "http://www.quillmark.example/"
   expect_no_path 'C:\Program Files (x86)\Pictorva 6'
