@@ -5,7 +5,7 @@
 # the whole script: a new server session would carry out the operations that Windows defers
 # to its next start, and the scripts look at those. The results are read from the Linux side
 # (drive C: is $prefix/drive_c) and from the registry through 64-bit Wine, which starts in
-# a fraction of a second.
+# a fraction of a second (scripts/wine-env has the helpers for both).
 
 e2e_here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 # The Wine settings forget the display; scripts run under xvfb-run keep theirs.
@@ -33,15 +33,6 @@ e2e_begin() {
   wine64 reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$prefix/browser" /f >/dev/null
 }
 
-# The 64-bit half of Wine runs natively: quick for the registry and for copying.
-wine64() { /usr/lib/wine/wine64 "$@" </dev/null 2>/dev/null | tr -d '\r'; }
-
-# The Linux path of a path on drive C:.
-unix_path() {
-  local rest="${1#[Cc]:}"
-  echo "$prefix/drive_c$(echo "$rest" | tr '\\' '/')"
-}
-
 # Copies the sample package (the folder $1) into the prefix as C:\$2.
 copy_package() {
   mkdir -p "$prefix/drive_c/$2"
@@ -56,16 +47,6 @@ run() {
   timeout "${E2E_TIMEOUT:-300}" wine "$@" >>"$prefix/$name.out" 2>&1 </dev/null
   status=$?
 }
-
-# The data of a registry value, or nothing. reg_value KEY VALUE (VALUE "" for the default).
-# Keys are read as a 32-bit program sees them.
-reg_value() {
-  local query
-  if [ -z "$2" ]; then query=(/ve); else query=(/v "$2"); fi
-  wine64 reg query "$1" "${query[@]}" /reg:32 |
-    sed -n 's/^    \(.*\)    REG_[A-Z_]*    \(.*\)$/\1\t\2/p' | head -n 1 | cut -f 2
-}
-reg_key_exists() { /usr/lib/wine/wine64 reg query "$1" /reg:32 >/dev/null 2>&1 </dev/null; }
 
 # The value that Windows reads at its next start to carry out deferred file operations.
 pending_operations() {
@@ -84,7 +65,7 @@ expect_no_path() { [ ! -e "$(unix_path "$1")" ] || fail "$1 is still there"; }
 # as expected. expect_link LINK TARGET [WORKING_DIRECTORY]
 expect_link() {
   local fields
-  if ! fields="$(python3 "$e2e_here/lnk.py" "$(unix_path "$1")" 2>&1)"; then
+  if ! fields="$("$e2e_here/../../scripts/lnk-info" "$(unix_path "$1")" 2>&1)"; then
     fail "shortcut $1: $fields"
     return
   fi
