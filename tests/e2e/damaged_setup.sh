@@ -7,8 +7,8 @@
 #   damaged_setup.sh PACKAGE_DIR UNVERSIONED_PICTRV6_EXE
 set -u
 . "$(dirname "${BASH_SOURCE[0]}")/e2e.sh"
-[ $# -eq 2 ] || { echo "usage: damaged_setup.sh PACKAGE_DIR UNVERSIONED_PICTRV6_EXE" >&2; exit 2; }
-[ -n "${DISPLAY:-}" ] || { echo "damaged_setup: no display (run under xvfb-run -a)" >&2; exit 2; }
+e2e_usage 2 'PACKAGE_DIR UNVERSIONED_PICTRV6_EXE' "$@"
+e2e_needs_display
 package="$1"
 
 e2e_begin damaged

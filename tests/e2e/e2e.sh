@@ -14,6 +14,16 @@ e2e_display="${DISPLAY:-}"
 . "$e2e_here/../../scripts/wine-env"
 [ -n "$e2e_display" ] && export DISPLAY="$e2e_display"
 
+# Stops with the usage unless the script got $1 arguments: e2e_usage COUNT 'NAMES' "$@".
+e2e_usage() {
+  local count="$1" names="$2"
+  shift 2
+  [ $# -eq "$count" ] || { echo "usage: $(basename "$0") $names" >&2; exit 2; }
+}
+e2e_needs_display() {
+  [ -n "${DISPLAY:-}" ] || { echo "$(basename "$0"): no display (run under xvfb-run -a)" >&2; exit 2; }
+}
+
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 # Ends the script: the number of failures, and the status for ctest.

@@ -9,8 +9,8 @@
 #   install_options.sh PACKAGE_DIR
 set -u
 . "$(dirname "${BASH_SOURCE[0]}")/e2e.sh"
-[ $# -eq 1 ] || { echo "usage: install_options.sh PACKAGE_DIR" >&2; exit 2; }
-[ -n "${DISPLAY:-}" ] || { echo "install_options: no display (run under xvfb-run -a)" >&2; exit 2; }
+e2e_usage 1 'PACKAGE_DIR' "$@"
+e2e_needs_display
 package="$1"
 
 e2e_begin options

@@ -9,7 +9,7 @@
 #   install_unattended.sh PACKAGE_DIR
 set -u
 . "$(dirname "${BASH_SOURCE[0]}")/e2e.sh"
-[ $# -eq 1 ] || { echo "usage: install_unattended.sh PACKAGE_DIR" >&2; exit 2; }
+e2e_usage 1 'PACKAGE_DIR' "$@"
 package="$1"
 
 e2e_begin install

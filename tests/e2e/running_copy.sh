@@ -9,8 +9,8 @@
 #   running_copy.sh PACKAGE_DIR
 set -u
 . "$(dirname "${BASH_SOURCE[0]}")/e2e.sh"
-[ $# -eq 1 ] || { echo "usage: running_copy.sh PACKAGE_DIR" >&2; exit 2; }
-[ -n "${DISPLAY:-}" ] || { echo "running_copy: no display (run under xvfb-run -a)" >&2; exit 2; }
+e2e_usage 1 'PACKAGE_DIR' "$@"
+e2e_needs_display
 
 e2e_begin copies
 copy_package "$1" Package

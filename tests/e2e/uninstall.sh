@@ -10,7 +10,7 @@
 #   uninstall.sh PACKAGE_DIR
 set -u
 . "$(dirname "${BASH_SOURCE[0]}")/e2e.sh"
-[ $# -eq 1 ] || { echo "usage: uninstall.sh PACKAGE_DIR" >&2; exit 2; }
+e2e_usage 1 'PACKAGE_DIR' "$@"
 
 e2e_begin uninstall
 copy_package "$1" Package

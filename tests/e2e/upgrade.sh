@@ -10,7 +10,7 @@
 #   upgrade.sh PACKAGE_DIR OLD_PICTRV6_EXE HOLD_FILE_EXE
 set -u
 . "$(dirname "${BASH_SOURCE[0]}")/e2e.sh"
-[ $# -eq 3 ] || { echo "usage: upgrade.sh PACKAGE_DIR OLD_PICTRV6_EXE HOLD_FILE_EXE" >&2; exit 2; }
+e2e_usage 3 'PACKAGE_DIR OLD_PICTRV6_EXE HOLD_FILE_EXE' "$@"
 package="$1"
 
 e2e_begin upgrade

@@ -9,8 +9,8 @@
 #   wizard.sh PACKAGE_DIR PICTURES_DIR
 set -u
 . "$(dirname "${BASH_SOURCE[0]}")/e2e.sh"
-[ $# -eq 2 ] || { echo "usage: wizard.sh PACKAGE_DIR PICTURES_DIR" >&2; exit 2; }
-[ -n "${DISPLAY:-}" ] || { echo "wizard: no display (run under xvfb-run -a)" >&2; exit 2; }
+e2e_usage 2 'PACKAGE_DIR PICTURES_DIR' "$@"
+e2e_needs_display
 pictures="$2"
 mkdir -p "$pictures"
 
