@@ -52,19 +52,21 @@ bool InstallFile(const std::string& name, const std::string& sourceFolder,
     const std::string destinationFile = destination + (target ? *target : name);
     if (!Fits(destinationFile))
         return false;
-    // A folder in the way is never moved aside or scheduled for deletion.
+    // One look at the destination tells whether it exists and whether it is a folder, which
+    // is never moved aside or scheduled for deletion. (Every look is a path lookup, under
+    // Wine often a folder read too, and this runs once per installed file.)
     const std::uint32_t attributes = platform::GetFileAttrs(destinationFile);
-    if (attributes != platform::kInvalidAttributes && (attributes & platform::kAttrDirectory))
+    const bool destinationExists = attributes != platform::kInvalidAttributes;
+    if (destinationExists && (attributes & platform::kAttrDirectory))
         return false;
 
-    if (sameFolder && platform::PathExists(destinationFile) &&
-        !platform::RemoveFile(destinationFile))
+    if (sameFolder && destinationExists && !platform::RemoveFile(destinationFile))
         return true;
-    if (!platform::PathExists(destinationFile))
+    if (!destinationExists || sameFolder)
         return platform::CopyFileTo(sourceFile, destinationFile);
 
-    platform::SetFileAttrs(destinationFile, platform::GetFileAttrs(destinationFile) &
-                                                ~(platform::kAttrReadOnly | platform::kAttrHidden));
+    platform::SetFileAttrs(destinationFile,
+                           attributes & ~(platform::kAttrReadOnly | platform::kAttrHidden));
     if (platform::RemoveFile(destinationFile))
         return platform::CopyFileTo(sourceFile, destinationFile);
 
