@@ -95,6 +95,11 @@ int DeleteMatchingFiles(const std::string& pattern, const std::string& folder) {
         subfolderEnd == std::string::npos ? std::string() : pattern.substr(0, subfolderEnd + 1);
     int deleted = 0;
     do {
+        // "." and ".." name the folder itself and its parent, which are never deleted here:
+        // clearing their attributes would only change folders that may not be the product's
+        // (the Programs folder above a program group is read-only for the shell's sake).
+        if (entry.name == "." || entry.name == "..")
+            continue;
         const std::string path = base + subfolder + entry.name;
         if (path.size() > kMaxPathLength)
             continue;

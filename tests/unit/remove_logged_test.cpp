@@ -102,7 +102,7 @@ TEST_F(RemoveLoggedTest, WhatCannotGoStaysAndNothingUnnamedIsTouched) {
 }
 
 TEST_F(RemoveLoggedTest, DeleteMatchingCountsFilesOnly) {
-    // "." and ".." and subfolders pass through the deletion and are not counted.
+    // Subfolders pass through the deletion and are not counted; "." and ".." are passed over.
     machine.AddFile(Dst("a.txt"), "a");
     machine.AddFile(Dst("b"), "b", 0x21);
     machine.AddFolder(Dst("Sub"));
@@ -110,6 +110,17 @@ TEST_F(RemoveLoggedTest, DeleteMatchingCountsFilesOnly) {
     EXPECT_EQ(machine.List(kInstall), (Strings{"Sub"}));
     EXPECT_EQ(DeleteMatchingFiles("*.*", kInstall), 0);
     EXPECT_EQ(DeleteMatchingFiles("*.*", "C:\\Missing"), 0);
+}
+
+TEST_F(RemoveLoggedTest, ASweepLeavesTheFolderAndItsParentAsTheyAre) {
+    const std::string group = std::string(kUserPrograms) + "\\Pictorva 6";
+    machine.AddFile(group + "\\Pictorva 6.lnk", "l");
+    machine.AddFolder(kUserPrograms).attributes = platform::kAttrReadOnly | platform::kAttrDirectory;
+    machine.AddFolder(group).attributes = platform::kAttrHidden | platform::kAttrDirectory;
+    EXPECT_EQ(DeleteMatchingFiles("*.*", group), 1);
+    EXPECT_EQ(platform::GetFileAttrs(kUserPrograms),
+              platform::kAttrReadOnly | platform::kAttrDirectory);
+    EXPECT_EQ(platform::GetFileAttrs(group), platform::kAttrHidden | platform::kAttrDirectory);
 }
 
 TEST_F(RemoveLoggedTest, PathsBeyondTheBufferAreRefusedWhole) {
