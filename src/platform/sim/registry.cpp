@@ -38,6 +38,22 @@ RegKey NewHandle(sim::Machine& machine, std::shared_ptr<sim::RegNode> node, std:
     return handle;
 }
 
+constexpr long kErrorKeyDeleted = 1018;
+
+// The key behind a handle, for a call that needs the right given (and, for changes, the
+// user's right to write there): success and *node, or the error the call returns.
+long KeyFor(sim::Machine& machine, RegKey key, std::uint32_t right, bool changes,
+            std::shared_ptr<sim::RegNode>* node) {
+    *node = machine.RootNode(key);
+    if (!*node)
+        return kErrorInvalidHandle;
+    if ((*node)->deleted)
+        return kErrorKeyDeleted;
+    if ((AccessOf(machine, key) & right) == 0 || (changes && !WriteAllowed(machine, **node)))
+        return kErrorAccessDenied;
+    return kErrorSuccess;
+}
+
 } // namespace
 
 long OpenKey(RegKey key, const char* subKey, std::uint32_t access, RegKey* result) {
@@ -94,13 +110,9 @@ long CreateKey(RegKey key, const char* subKey, RegKey* result) {
 long QueryValue(RegKey key, const char* name, std::uint32_t* type, void* data,
                 std::uint32_t* size) {
     auto& machine = sim::Machine::Active();
-    auto node = machine.RootNode(key);
-    if (!node)
-        return kErrorInvalidHandle;
-    if (node->deleted)
-        return 1018; // ERROR_KEY_DELETED
-    if ((AccessOf(machine, key) & kKeyQueryValue) == 0)
-        return kErrorAccessDenied;
+    std::shared_ptr<sim::RegNode> node;
+    if (long status = KeyFor(machine, key, kKeyQueryValue, false, &node); status != kErrorSuccess)
+        return status;
     if (machine.ShouldFail("QueryValue", name ? name : ""))
         return kErrorFileNotFound;
     auto value = node->values.find(machine.Lower(name ? name : ""));
@@ -128,13 +140,9 @@ long QueryValue(RegKey key, const char* name, std::uint32_t* type, void* data,
 long SetValue(RegKey key, const char* name, std::uint32_t type, const void* data,
               std::uint32_t size) {
     auto& machine = sim::Machine::Active();
-    auto node = machine.RootNode(key);
-    if (!node)
-        return kErrorInvalidHandle;
-    if (node->deleted)
-        return 1018;
-    if ((AccessOf(machine, key) & kKeySetValue) == 0 || !WriteAllowed(machine, *node))
-        return kErrorAccessDenied;
+    std::shared_ptr<sim::RegNode> node;
+    if (long status = KeyFor(machine, key, kKeySetValue, true, &node); status != kErrorSuccess)
+        return status;
     if (machine.ShouldFail("SetValue", name ? name : ""))
         return kErrorAccessDenied;
     std::string valueName = name ? name : "";
@@ -145,13 +153,10 @@ long SetValue(RegKey key, const char* name, std::uint32_t type, const void* data
 
 long EnumKey(RegKey key, std::uint32_t index, char* name, std::uint32_t size) {
     auto& machine = sim::Machine::Active();
-    auto node = machine.RootNode(key);
-    if (!node)
-        return kErrorInvalidHandle;
-    if (node->deleted)
-        return 1018; // ERROR_KEY_DELETED
-    if ((AccessOf(machine, key) & kKeyEnumerateSubKeys) == 0)
-        return kErrorAccessDenied;
+    std::shared_ptr<sim::RegNode> node;
+    if (long status = KeyFor(machine, key, kKeyEnumerateSubKeys, false, &node);
+        status != kErrorSuccess)
+        return status;
     std::uint32_t position = 0;
     for (const auto& child : node->subkeys) {
         if (child->deleted)
@@ -205,13 +210,9 @@ long DeleteKey(RegKey key, const char* subKey) {
 
 long DeleteValue(RegKey key, const char* name) {
     auto& machine = sim::Machine::Active();
-    auto node = machine.RootNode(key);
-    if (!node)
-        return kErrorInvalidHandle;
-    if (node->deleted)
-        return 1018;
-    if ((AccessOf(machine, key) & kKeySetValue) == 0 || !WriteAllowed(machine, *node))
-        return kErrorAccessDenied;
+    std::shared_ptr<sim::RegNode> node;
+    if (long status = KeyFor(machine, key, kKeySetValue, true, &node); status != kErrorSuccess)
+        return status;
     return node->values.erase(machine.Lower(name ? name : "")) == 1 ? kErrorSuccess
                                                                     : kErrorFileNotFound;
 }
